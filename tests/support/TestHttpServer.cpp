@@ -1,5 +1,6 @@
 #include "TestHttpServer.h"
 
+#include <chrono>
 #include <stdexcept>
 
 namespace quorlane::test {
@@ -18,6 +19,9 @@ TestHttpServer::TestHttpServer()
     if (port_ <= 0)
         throw std::runtime_error("test server could not bind to 127.0.0.1");
     thread_ = std::thread([this] { server_.listen_after_bind(); });
+    // Stopping a server that has not started listening yet would leave it listening for ever.
+    for (int i = 0; i < 5000 && !server_.is_running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 TestHttpServer::~TestHttpServer()
