@@ -74,7 +74,10 @@ TFormMain::TFormMain(ErrorDisplay &errors, const Clock &clock, UrlAutoComplete &
     , clock_(clock)
     , autoComplete_(autoComplete)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // "MS Sans Serif" where it exists, else the closest narrow sans serif.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     setFont(font);

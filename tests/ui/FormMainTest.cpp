@@ -236,6 +236,17 @@ TEST_F(FormMainTest, BackAtTheStartOfHistoryDisablesBackSilently)
     QTest::mouseClick(form->ButtonForward, Qt::LeftButton);
     EXPECT_FALSE(form->ButtonForward->isEnabled());
     EXPECT_TRUE(errors.All().empty());
+
+    // Both disabled is final: further pages loaded by GO change nothing.
+    form->EditURL->setText("about:blank");
+    QTest::mouseClick(form->ButtonGO, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return form->WebBrowser->Page()->url() == QUrl("about:blank") && !form->WebBrowser->Page()->isLoading();
+    }));
+    QTest::mouseClick(form->ButtonBack, Qt::LeftButton);
+    EXPECT_FALSE(form->ButtonBack->isEnabled());
+    EXPECT_FALSE(form->ButtonForward->isEnabled());
+    EXPECT_TRUE(errors.All().empty());
 }
 
 TEST(ErrorBoxTest, IsACriticalApplicationModalBoxTitledWithTheApplicationTitle)
