@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config dpkg-dev
   qt6-base-dev qt6-webengine-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev
   xvfb xauth xdotool
+  dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0 python3-xlib
 )
 
 missing=()
