@@ -2,7 +2,7 @@
 # Builds the simulator and starts it on this desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD_TESTING=OFF scripts/build.sh
+scripts/build.sh quorlane-simulator
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display is set (DISPLAY): start the simulator from a desktop session." >&2

@@ -4,7 +4,7 @@
 # that drive the program with real input), with its sandbox off as CI runs as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD_TESTING=ON scripts/build.sh
+scripts/build.sh
 cd build
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QT_LOGGING_RULES="qt.webenginecontext.info=false"

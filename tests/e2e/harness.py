@@ -46,6 +46,7 @@ def wait_until(condition, timeout=30.0, interval=0.05, message="condition"):
 
 class Request:
     def __init__(self, method, path, headers, body):
+        self.time = time.monotonic()
         self.method = method
         self.path = path
         self.headers = headers  # list of (name, value) as received
@@ -98,6 +99,12 @@ class RecordingServer:
                     self.send_header(name, value)
                 self.end_headers()
                 self.wfile.write(data)
+
+            def handle(self):
+                try:
+                    super().handle()
+                except (BrokenPipeError, ConnectionResetError):
+                    pass  # the browser went away, as it may
 
             def handle_request(self):
                 try:
