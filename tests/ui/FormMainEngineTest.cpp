@@ -8,6 +8,8 @@
 #include "support/TestHttpServer.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
@@ -142,6 +144,25 @@ TEST_F(FormMainEngineTest, AddressesOfThisRunAreOfferedForCompletion)
     completer->setCompletionPrefix(QString::fromStdString(server.Origin() + "/vis"));
     EXPECT_EQ(completer->completionCount(), 1);
     EXPECT_EQ(completer->currentCompletion().toStdString(), server.Url("/visited/page"));
+}
+
+TEST_F(FormMainEngineTest, TypedXidsOfOtherLettersAreRefusedWhenUsedAndNothingIsSent)
+{
+    server.Page("/never", Page("/never"));
+    form->EditURL->setText(QString::fromStdString(server.Url("/never")));
+    for (const QString &typed : {QStringLiteral("GHIJKLMNOPQR"), QStringLiteral("\u00e9\u00e8\u00e0\u00fc0123456789")}) {
+        errors.shown.clear();
+        form->MaskEditXID->setFocus();
+        form->MaskEditXID->setCursorPosition(0);
+        for (const QChar c : typed) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(form->MaskEditXID, &press);
+        }
+        ASSERT_EQ(form->MaskEditXID->FieldText(), typed.left(12).toUpper()); // the field takes them
+        QTest::mouseClick(form->ButtonGO, Qt::LeftButton);
+        EXPECT_EQ(errors.shown, std::vector<std::string>{"XID must be a 12 hexadecimal character string!"});
+    }
+    EXPECT_TRUE(server.Requests().empty());
 }
 
 TEST_F(FormMainEngineTest, AnEmptyAddressGivesAClearErrorAndSendsNothing)
