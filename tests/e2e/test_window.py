@@ -38,7 +38,7 @@ class WindowTest(SimulatorTestCase):
         wait_until(lambda: self.server.to("/slow"), 30, message="the slow request")
         started = time.monotonic()
         self.session.close_window()
-        self.assertEqual(self.session.wait_exit(timeout=15), 0)
+        self.assertEqual(self.session.wait_exit(timeout=15), 0, self.session.output())
         self.assertLess(time.monotonic() - started, 10)
 
 
