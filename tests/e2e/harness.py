@@ -184,6 +184,7 @@ class Session:
             "NO_AT_BRIDGE": "0",
         })
         self.env.pop("QT_QPA_PLATFORM", None)
+        wait_until(self._display_answers, 10, 0.05, "the X server " + self.display)
         self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + bus])
         wait_until(lambda: os.path.exists(os.path.join(self.base, "bus")), 10, message="D-Bus")
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
@@ -220,6 +221,9 @@ class Session:
             number += chunk
         os.close(read_end)
         return ":" + number.decode().strip()
+
+    def _display_answers(self):
+        return subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env, capture_output=True).returncode == 0
 
     def _spawn(self, argv):
         self.processes.append(subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL,
