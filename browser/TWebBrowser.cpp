@@ -153,19 +153,23 @@ HRESULT TWebBrowser::Reissue(const WideString &URL, Variant &Flags, Variant &Tar
 
 HRESULT TWebBrowser::GoBack()
 {
-    errorDescription_.clear();
-    if (!page_->history()->canGoBack())
-        return Fail(kE_FAIL, QStringLiteral("There is no earlier page in the history"));
-    page_->triggerAction(QWebEnginePage::Back);
-    return kS_OK;
+    return StepHistory(QWebEnginePage::Back, page_->history()->canGoBack(),
+                       QStringLiteral("There is no earlier page in the history"));
 }
 
 HRESULT TWebBrowser::GoForward()
 {
+    return StepHistory(QWebEnginePage::Forward, page_->history()->canGoForward(),
+                       QStringLiteral("There is no later page in the history"));
+}
+
+// The engine's own step does nothing where there is no entry: that is a failure here.
+HRESULT TWebBrowser::StepHistory(QWebEnginePage::WebAction step, bool possible, const QString &whyNot)
+{
     errorDescription_.clear();
-    if (!page_->history()->canGoForward())
-        return Fail(kE_FAIL, QStringLiteral("There is no later page in the history"));
-    page_->triggerAction(QWebEnginePage::Forward);
+    if (!possible)
+        return Fail(kE_FAIL, whyNot);
+    page_->triggerAction(step);
     return kS_OK;
 }
 

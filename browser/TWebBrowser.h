@@ -68,6 +68,7 @@ private:
                              Variant &TargetFrameName, Variant &PostData, Variant &Headers, VARIANT_BOOL &Cancel);
     HRESULT Reissue(const WideString &URL, Variant &Flags, Variant &TargetFrameName, Variant &PostData,
                     Variant &Headers);
+    HRESULT StepHistory(QWebEnginePage::WebAction step, bool possible, const QString &whyNot);
     void StartNavigation(const QUrl &target, const WideString &headers, const QByteArray &postData);
     void AttachHeadersToTopLevel(const WideString &headers);
     void AddHeadersToRequest(QWebEngineUrlRequestInfo &info) const;

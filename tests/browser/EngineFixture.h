@@ -69,6 +69,14 @@ protected:
         return WaitUntil([&] { return std::find(completed.begin(), completed.end(), url) != completed.end(); });
     }
 
+    // GO to /start, a page whose link leads to target, and wait for it.
+    bool OpenPageLinkingTo(const std::string &target)
+    {
+        server.Page("/start", PageWithLink(target));
+        Go("/start");
+        return Loaded("/start");
+    }
+
     void ExpectOneRequestWithBlock(const std::string &path, const std::string &tag = "en-us",
                                    const std::string &method = "GET")
     {

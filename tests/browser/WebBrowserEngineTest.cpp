@@ -14,9 +14,7 @@ class WebBrowserEngineTest : public test::EngineFixture {};
 
 TEST_F(WebBrowserEngineTest, GoSendsOneRequestWithTheBlockAndReportsCompletion)
 {
-    server.Page("/start", PageWithLink("/next"));
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/next"));
     ExpectOneRequestWithBlock("/start");
     EXPECT_EQ(host.address, server.Url("/start"));
     // GO's navigation is announced once, already carrying the block.
@@ -38,10 +36,8 @@ TEST_F(WebBrowserEngineTest, GoToABareHostAddressIsAnnouncedWithTheBlock)
 
 TEST_F(WebBrowserEngineTest, LinkClickIsReissuedAsOneRequestWithBlockAndReferrer)
 {
-    server.Page("/start", PageWithLink("/next"));
     server.Page("/next", "<html><body>next</body></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/next"));
 
     test::ClickElement(*browser, "link");
     ASSERT_TRUE(Loaded("/next"));
@@ -78,11 +74,9 @@ TEST_F(WebBrowserEngineTest, PageThatNavigatesByItselfCarriesTheBlock)
 
 TEST_F(WebBrowserEngineTest, BothHopsOfARedirectCarryTheBlock)
 {
-    server.Page("/start", PageWithLink("/moved"));
     server.Redirect("/moved", "/target");
     server.Page("/target", "<html><body>target</body></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/moved"));
     test::ClickElement(*browser, "link");
     ASSERT_TRUE(Loaded("/target"));
     ExpectOneRequestWithBlock("/moved");
@@ -175,10 +169,8 @@ TEST_F(WebBrowserEngineTest, FramesImagesScriptsAndXhrNeverCarryTheXid)
 
 TEST_F(WebBrowserEngineTest, LanguageChangeAppliesFromTheNextNavigation)
 {
-    server.Page("/start", PageWithLink("/next"));
     server.Page("/next", "<html><body>next</body></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/next"));
     host.tag = "fr";
     test::ClickElement(*browser, "link");
     ASSERT_TRUE(Loaded("/next"));
@@ -199,10 +191,8 @@ TEST_F(WebBrowserEngineTest, InvalidXidOnGoSendsNothing)
 
 TEST_F(WebBrowserEngineTest, InvalidXidOnALinkShowsTheMessageAndTheNavigationGoesAheadWithoutTheBlock)
 {
-    server.Page("/start", PageWithLink("/next"));
     server.Page("/next", "<html><body>next</body></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/next"));
     host.xid = "ABC         ";
     test::ClickElement(*browser, "link");
     ASSERT_TRUE(Loaded("/next"));
@@ -215,11 +205,9 @@ TEST_F(WebBrowserEngineTest, InvalidXidOnALinkShowsTheMessageAndTheNavigationGoe
 
 TEST_F(WebBrowserEngineTest, CancelledNavigationNeverReachesTheServer)
 {
-    server.Page("/start", PageWithLink("/blocked"));
     server.Page("/blocked", "<html></html>");
     server.Page("/after", "<html></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/blocked"));
     // Cancel the link's own announcement.
     beforeNavigate = [&](IDispatch *, Variant &URL, Variant &, Variant &, Variant &, Variant &, VARIANT_BOOL &Cancel) {
         if (VariantToText(URL).find("/blocked") != std::string::npos)
@@ -235,11 +223,9 @@ TEST_F(WebBrowserEngineTest, CancelledNavigationNeverReachesTheServer)
 
 TEST_F(WebBrowserEngineTest, CancelOnTheReissueDropsTheNavigation)
 {
-    server.Page("/start", PageWithLink("/blocked"));
     server.Page("/blocked", "<html></html>");
     server.Page("/after", "<html></html>");
-    Go("/start");
-    ASSERT_TRUE(Loaded("/start"));
+    ASSERT_TRUE(OpenPageLinkingTo("/blocked"));
     beforeNavigate = [&](IDispatch *pDisp, Variant &URL, Variant &Flags, Variant &TargetFrameName, Variant &PostData,
                          Variant &Headers, VARIANT_BOOL &Cancel) {
         if (!VariantToText(Headers).empty()) {
