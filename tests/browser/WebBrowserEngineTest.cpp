@@ -203,43 +203,42 @@ TEST_F(WebBrowserEngineTest, InvalidXidOnALinkShowsTheMessageAndTheNavigationGoe
     EXPECT_TRUE(errors.shown.empty()); // never a box inside the engine's callback
 }
 
-TEST_F(WebBrowserEngineTest, CancelledNavigationNeverReachesTheServer)
+TEST_F(WebBrowserEngineTest, ACancelOnTheAnnouncementOrOnTheReissueKeepsTheNavigationOffTheWire)
 {
-    server.Page("/blocked", "<html></html>");
-    server.Page("/after", "<html></html>");
-    ASSERT_TRUE(OpenPageLinkingTo("/blocked"));
-    // Cancel the link's own announcement.
-    beforeNavigate = [&](IDispatch *, Variant &URL, Variant &, Variant &, Variant &, Variant &, VARIANT_BOOL &Cancel) {
+    using Handler = decltype(beforeNavigate);
+    const Handler cancelTheLink = [&](IDispatch *, Variant &URL, Variant &, Variant &, Variant &, Variant &,
+                                      VARIANT_BOOL &Cancel) {
         if (VariantToText(URL).find("/blocked") != std::string::npos)
             Cancel = kVariantTrue;
     };
-    test::ClickElement(*browser, "link");
-    ASSERT_TRUE(WaitUntil([&] { return announced.size() == 2; }));
-    beforeNavigate = nullptr;
-    Go("/after");
-    ASSERT_TRUE(Loaded("/after"));
-    EXPECT_TRUE(server.RequestsTo("/blocked").empty());
-}
-
-TEST_F(WebBrowserEngineTest, CancelOnTheReissueDropsTheNavigation)
-{
-    server.Page("/blocked", "<html></html>");
-    server.Page("/after", "<html></html>");
-    ASSERT_TRUE(OpenPageLinkingTo("/blocked"));
-    beforeNavigate = [&](IDispatch *pDisp, Variant &URL, Variant &Flags, Variant &TargetFrameName, Variant &PostData,
-                         Variant &Headers, VARIANT_BOOL &Cancel) {
+    const Handler cancelTheReissue = [&](IDispatch *pDisp, Variant &URL, Variant &Flags, Variant &TargetFrameName,
+                                         Variant &PostData, Variant &Headers, VARIANT_BOOL &Cancel) {
         if (!VariantToText(Headers).empty()) {
             Cancel = kVariantTrue; // the re-issued navigation is refused
             return;
         }
         InterceptBeforeNavigate(host, *browser, pDisp, URL, Flags, TargetFrameName, PostData, Headers, Cancel);
     };
-    test::ClickElement(*browser, "link");
-    ASSERT_TRUE(WaitUntil([&] { return announced.size() == 3; }));
-    beforeNavigate = nullptr;
-    Go("/after");
-    ASSERT_TRUE(Loaded("/after"));
-    EXPECT_TRUE(server.RequestsTo("/blocked").empty());
+    struct Case {
+        const char *name;
+        Handler handler;
+        std::size_t announcements; // GO to the start page, then the link's
+    };
+    const Case cases[] = {{"cancel on the link", cancelTheLink, 2}, {"cancel on the re-issue", cancelTheReissue, 3}};
+    server.Page("/blocked", "<html></html>");
+    server.Page("/after", "<html></html>");
+    for (const auto &c : cases) {
+        announced.clear();
+        completed.clear();
+        ASSERT_TRUE(OpenPageLinkingTo("/blocked")) << c.name;
+        beforeNavigate = c.handler;
+        test::ClickElement(*browser, "link");
+        ASSERT_TRUE(WaitUntil([&] { return announced.size() == c.announcements; })) << c.name;
+        beforeNavigate = nullptr;
+        Go("/after");
+        ASSERT_TRUE(Loaded("/after")) << c.name;
+        EXPECT_TRUE(server.RequestsTo("/blocked").empty()) << c.name;
+    }
 }
 
 TEST_F(WebBrowserEngineTest, NavigateRefusesAnEmptyAddressWithADescription)
