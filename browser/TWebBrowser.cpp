@@ -42,6 +42,14 @@ WideString TextOrNothing(const Variant &value)
     }
 }
 
+// A post body goes out byte for byte; a text one as UTF-8.
+QByteArray PostBody(const Variant &value)
+{
+    if (const auto *bytes = std::get_if<ByteArray>(&value.value()))
+        return QByteArray(reinterpret_cast<const char *>(bytes->data()), static_cast<qsizetype>(bytes->size()));
+    return QString::fromStdU16String(TextOrNothing(value)).toUtf8();
+}
+
 } // namespace
 
 class NavigationPage : public QWebEnginePage {
@@ -111,7 +119,7 @@ HRESULT TWebBrowser::Navigate(const WideString &URL, Variant &Flags, Variant &Ta
     if (!target.isValid())
         return Fail(kE_INVALIDARG, QStringLiteral("\"%1\" is not a valid address").arg(ToQString(URL)));
     const WideString headers = TextOrNothing(Headers);
-    const QByteArray postData = QString::fromStdU16String(TextOrNothing(PostData)).toUtf8();
+    const QByteArray postData = PostBody(PostData);
 
     if (announcing_) {
         // The engine is asking about another navigation; a new load may not start inside that question.

@@ -5,6 +5,7 @@
 #include "browser/NavigationInterception.h"
 #include "browser/TWebBrowser.h"
 
+#include "core/TextConversion.h"
 #include "core/Xid.h"
 #include "support/Doubles.h"
 #include "support/EngineHarness.h"

@@ -101,6 +101,17 @@ TEST_F(WebBrowserEngineTest, FormPostStaysOnePostWithItsBody)
     EXPECT_EQ(post.Header("Origin"), server.Origin());
 }
 
+TEST_F(WebBrowserEngineTest, NavigateWithPostDataSendsItsBytesUnchanged)
+{
+    server.Page("/posted", "<html><body>posted</body></html>");
+    const ByteArray body = {'a', '=', 0xFF, 0x00, 0xC3, '&', 'b'};
+    Variant flags, target, post(body), headers(u"X-XID: 0123456789AB\r\nAccept-Language: en-us\r\n");
+    ASSERT_EQ(browser->Navigate(WideFromNarrow(server.Url("/posted")), flags, target, post, headers), kS_OK);
+    ASSERT_TRUE(Loaded("/posted"));
+    ExpectOneRequestWithBlock("/posted", "en-us", "POST");
+    EXPECT_EQ(server.RequestsTo("/posted")[0].body, std::string(body.begin(), body.end()));
+}
+
 TEST_F(WebBrowserEngineTest, BackAndForwardKeepTheHistoryAndCarryTheBlock)
 {
     for (const std::string path : {"/one", "/two"}) {
